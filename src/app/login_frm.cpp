@@ -1,0 +1,207 @@
+#include "app/login_frm.h"
+
+#include <utility>
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/alert_frm.h"
+#include "auth/keypad.h"
+#include "data/db_error.h"
+
+using namespace ostrima;
+
+namespace {
+
+constexpr int kCodeLimit = 80;
+const QString kCaption = QStringLiteral("Please Enter Your Password");
+
+const char* const kStyle = R"(
+login_frm { background: #eef1f5; }
+QWidget { font-family: "DejaVu Sans"; }
+QLabel#lblBaslik { font-size: 24px; font-weight: bold; color: #243447; padding: 2px 4px; }
+QLineEdit#sifre_ed {
+  font-size: 34px; color: #102a43; background: #ffffff; border: 2px solid #829ab1;
+  border-radius: 10px; padding: 6px 14px; min-height: 64px; }
+QPushButton {
+  font-size: 26px; color: #102a43; background: #ffffff; border: 1px solid #bcccdc;
+  border-bottom: 3px solid #9fb3c8; border-radius: 12px; min-width: 84px; min-height: 72px; }
+QPushButton:pressed { background: #d9e2ec; border-bottom-width: 1px; }
+QPushButton[role="letter"] { background: #e7f0fb; color: #1c4f8a; }
+QPushButton[role="edit"] { background: #f0f4f8; font-size: 22px; }
+QPushButton#btnGeriAl { font-size: 32px; }
+QPushButton[role="ok"] { background: #2b8a3e; color: #ffffff; border: none; font-weight: bold; }
+QPushButton[role="ok"]:pressed { background: #237032; }
+QPushButton[role="close"] { background: #c92a2a; color: #ffffff; border: none; font-size: 22px; }
+QPushButton[role="close"]:pressed { background: #a51d1d; }
+)";
+
+} // namespace
+
+login_frm::login_frm(Db& db, Session& session, QString clientId, QWidget* parent)
+    : QDialog(parent)
+    , m_db(db)
+    , m_session(session)
+    , m_clientId(std::move(clientId))
+{
+    setWindowTitle(kCaption);
+    setStyleSheet(QString::fromUtf8(kStyle));
+
+    auto* heading = new QLabel(kCaption, this);
+    heading->setObjectName(QStringLiteral("lblBaslik"));
+    heading->setAlignment(Qt::AlignCenter);
+    m_code = new QLineEdit(QStringLiteral("0"), this);
+    m_code->setObjectName(QStringLiteral("sifre_ed"));
+    m_code->setEchoMode(QLineEdit::Password);
+    m_code->setMaxLength(kCodeLimit);
+    m_code->setAlignment(Qt::AlignCenter);
+    m_code->setContextMenuPolicy(Qt::NoContextMenu);
+    m_code->setAcceptDrops(false);
+    m_code->installEventFilter(this);
+
+    auto* keys = new QGridLayout;
+    keys->setSpacing(8);
+    const char* const layout[4][4] = {
+        {"7", "8", "9", "A"}, {"4", "5", "6", "B"}, {"1", "2", "3", "C"}, {".", "0", nullptr, nullptr}};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            if (!layout[r][c])
+                continue;
+            const QString caption = QString::fromLatin1(layout[r][c]);
+            const bool letter = caption.at(0).isLetter();
+            QPushButton* b = key(caption, caption,
+                                 letter ? QStringLiteral("letter") : QStringLiteral("digit"));
+            connect(b, &QPushButton::clicked, this, [this, caption] { press(caption); });
+            keys->addWidget(b, r, c);
+        }
+    QPushButton* btnGeriAl = key(QStringLiteral("⌫"), QStringLiteral("btnGeriAl"), QStringLiteral("edit"));
+    QPushButton* btnSil = key(QStringLiteral("Sil"), QStringLiteral("btnSil"), QStringLiteral("edit"));
+    QPushButton* btnIptal = key(QStringLiteral("Close"), QStringLiteral("btnIptal"), QStringLiteral("close"));
+    QPushButton* btnGiris = key(QStringLiteral("OK"), QStringLiteral("btnGiris"), QStringLiteral("ok"));
+    btnGeriAl->setToolTip(QStringLiteral("Geri Al"));
+    connect(btnGeriAl, &QPushButton::clicked, this, [this] { back(); });
+    connect(btnSil, &QPushButton::clicked, this, [this] { clear(); });
+    connect(btnGiris, &QPushButton::clicked, this, [this] { giris(); });
+    connect(btnIptal, &QPushButton::clicked, this, &login_frm::reject);
+    keys->addWidget(btnGeriAl, 3, 2);
+    keys->addWidget(btnSil, 3, 3);
+    keys->addWidget(btnIptal, 4, 0);
+    keys->addWidget(btnGiris, 4, 1, 1, 3);
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(20, 16, 20, 20);
+    box->setSpacing(12);
+    box->addWidget(heading);
+    box->addWidget(m_code);
+    box->addSpacing(4);
+    box->addLayout(keys);
+    box->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_alert = new AlertWindow(this);
+}
+
+QPushButton* login_frm::key(const QString& caption, const QString& objectName, const QString& role)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(objectName);
+    b->setProperty("role", role);
+    b->setFocusPolicy(Qt::NoFocus); // the code box keeps the focus for keyboards and readers
+    b->setAutoDefault(false);
+    b->setMinimumSize(84, 72);
+    return b;
+}
+
+void login_frm::showEvent(QShowEvent* event)
+{
+    setWindowTitle(kCaption);
+    QDialog::showEvent(event);
+    m_code->setFocus();
+}
+
+void login_frm::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        m_code->deselect(); // focusing on show selects the "0"; keys never edit a selection
+}
+
+void login_frm::keyPressEvent(QKeyEvent* event)
+{
+    // Only "Close" ends the program; a stray Esc must not.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void login_frm::press(const QString& key)
+{
+    m_code->setText(keypadPress(m_code->text(), key, kCodeLimit));
+    m_code->setFocus();
+}
+
+void login_frm::back()
+{
+    m_code->setText(keypadBack(m_code->text()));
+    m_code->setFocus();
+}
+
+void login_frm::clear()
+{
+    m_code->setText(QStringLiteral("0"));
+    m_code->setFocus();
+}
+
+void login_frm::giris()
+{
+    try {
+        m_result = login(m_db, m_session, m_clientId, m_code->text());
+    } catch (const DbError& e) {
+        QMessageBox::critical(this, QStringLiteral("D I K K A T"), e.text());
+        return;
+    }
+    if (!m_result.matched) {
+        m_alert->showMessage(QStringLiteral("Kullanıcı Şifresi Hatalı / Wrong Password"));
+        clear();
+        return;
+    }
+    m_alert->hide();
+    m_code->setText(QStringLiteral("0")); // the code does not stay behind in the box
+    accept();
+}
+
+bool login_frm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_code || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        giris();
+        return true;
+    case Qt::Key_Backspace:
+        back();
+        return true;
+    case Qt::Key_Delete:
+        clear();
+        return true;
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
+        press(text);
+    return true;
+}
