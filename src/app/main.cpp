@@ -1,34 +1,113 @@
 #include <cstdio>
+#include <memory>
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 
+#include "app/companions.h"
+#include "app/single_instance.h"
 #include "app/startup.h"
+#include "data/db.h"
 #include "data/db_error.h"
 #include "data/schema_upgrade.h"
 #include "data/site_database.h"
+#include "ui/splash_screen.h"
+#include "ui/style.h"
 
 using namespace ostrima;
 
+namespace {
+
+// Exit codes: 1 settings or schema, 2 database unreachable, 3 another copy of this terminal.
+constexpr int kExitSettings = 1;
+constexpr int kExitDatabase = 2;
+constexpr int kExitSecondCopy = 3;
+
+QStringList commandLine(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// A message nobody can answer would keep the program alive on a platform without a screen;
+// there the text on stderr is all.
+void showStartupMessage(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
+    box.exec();
+}
+
+// INTEGRATION POINT: creates the screens in their order, runs the login loop and the main
+// screen, and returns the program's exit code. Until the screens are joined in, the terminal
+// says that it is connected and ends.
+int runTerminal(QApplication& app, Db& db, const StartupOptions& options)
+{
+    Q_UNUSED(app);
+    std::fprintf(stderr, "ostrima: connected to the %s database of %s as terminal %s; the "
+                         "screens are not installed in this build.\n",
+                 qPrintable(backendName(db.backend())), qPrintable(options.siteDir),
+                 qPrintable(options.clientId));
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    const QStringList args = commandLine(argc, argv);
+    StartupOptions options;
+    try {
+        options = parseStartupOptions(args.mid(1));
+    } catch (const UserError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return kExitSettings;
+    }
+    // The site's files ("ayar.INI", "lang.ini", print work files) are read "beside the
+    // program": the site directory is the working directory from here on.
+    QDir::setCurrent(options.siteDir);
+
+    SingleInstance instance(clientArgument(args.mid(1)));
+    if (!instance.tryLock()) {
+        instance.endOtherCopies();
+        std::fprintf(stderr, "ostrima: another copy of this terminal was running on this "
+                             "machine; every copy ends.\n");
+        return kExitSecondCopy;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ostrima"));
+    applyTouchStyle(app);
+    SplashScreen splash;
+    splash.show();
+    splash.setProgress(50);
+
+    std::unique_ptr<Db> db;
     try {
-        const StartupOptions options = parseStartupOptions(app.arguments().mid(1));
-        auto db = openSiteDatabase(options.siteDir);
+        db = openSiteDatabase(options.siteDir);
+        splash.setProgress(75);
         if (installedSchemaVersion(*db) < latestSchemaVersion())
             throw UserError(QStringLiteral("The database has no current schema; run "
                                            "ostrimactl init --site %1")
                                 .arg(options.siteDir));
-        std::fprintf(stderr, "ostrima: connected to the %s database of %s; the screens are "
-                             "not installed in this build.\n",
-                     qPrintable(backendName(db->backend())), qPrintable(options.siteDir));
-        return 0;
     } catch (const UserError& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
-        return 1;
+        splash.close();
+        showStartupMessage(e.text());
+        return kExitSettings;
     } catch (const DbError& e) {
+        // An unreachable database ends the program without a window; the reason goes to
+        // stderr for whoever set the terminal up.
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
-        return 2;
+        return kExitDatabase;
     }
+
+    startCompanions(options.siteDir);
+    splash.setProgress(100);
+    return runTerminal(app, *db, options);
 }
