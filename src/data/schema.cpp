@@ -47,6 +47,7 @@ const Schema& siteSchema()
         addCheckTables(s);
         addLedgerTables(s);
         addSettingsTables(s);
+        addServiceTables(s);
         addCheckViews(s);
         addLedgerViews(s);
         addIndexes(s);

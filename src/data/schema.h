@@ -82,6 +82,7 @@ const Schema& siteSchema();
 void addCheckTables(Schema& schema);   // halls, tables, checks, menu, users, counters
 void addLedgerTables(Schema& schema);  // cash, accounts, stock, waste, audit
 void addSettingsTables(Schema& schema); // terminals, outside connections
+void addServiceTables(Schema& schema);  // staff messages, timed products
 void addCheckViews(Schema& schema);
 void addLedgerViews(Schema& schema);
 void addIndexes(Schema& schema);

@@ -21,6 +21,7 @@ struct Step {
 };
 const Step kSteps[] = {
     {1, nullptr}, // halls, tables, checks, menu, users, counters, journals, terminal settings
+    {2, nullptr}, // staff messages (`mesaj`), timed products (`Q_oyun`)
 };
 
 bool tableExists(Db& db, const QString& name)
