@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/alert_frm.h"
+#include "ui/alert_window.h"
 #include "auth/keypad.h"
 #include "data/db_error.h"
 
@@ -168,7 +168,7 @@ void login_frm::giris()
         return;
     }
     if (!m_result.matched) {
-        m_alert->showMessage(QStringLiteral("Kullanıcı Şifresi Hatalı / Wrong Password"));
+        m_alert->showAlert(QStringLiteral("Kullanıcı Şifresi Hatalı / Wrong Password"), 5000);
         clear();
         return;
     }

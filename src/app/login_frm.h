@@ -5,11 +5,11 @@
 
 #include "app/login.h"
 
-class AlertWindow;
 class QLineEdit;
 class QPushButton;
 
 namespace ostrima {
+class AlertWindow;
 class Db;
 struct Session;
 } // namespace ostrima
@@ -23,7 +23,7 @@ public:
               QWidget* parent = nullptr);
 
     const ostrima::LoginResult& loginResult() const { return m_result; }
-    AlertWindow* alert() const { return m_alert; }
+    ostrima::AlertWindow* alert() const { return m_alert; }
 
 public slots:
     void setVisible(bool visible) override;
@@ -45,5 +45,5 @@ private:
     QString m_clientId;
     ostrima::LoginResult m_result;
     QLineEdit* m_code = nullptr;
-    AlertWindow* m_alert = nullptr;
+    ostrima::AlertWindow* m_alert = nullptr;
 };

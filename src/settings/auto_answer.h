@@ -17,6 +17,7 @@ public:
     bool enabled() const { return m_timeMs > 0; }
     // True once, at the tick at which the dialog is to answer; false before and after.
     bool tick();
+    qint64 elapsedMs() const { return m_countMs; }
 
 private:
     qint64 m_timeMs;

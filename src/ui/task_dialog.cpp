@@ -179,9 +179,9 @@ void TaskDialogBox::tick()
 {
     if (m_autoMs <= 0)
         return;
-    m_countMs += tickMs;
-    m_countdown->setValue(static_cast<int>(qMax<qint64>(0, m_autoMs - m_countMs)));
-    if (m_countMs > m_autoMs) {
+    const bool answer = m_count.tick();
+    m_countdown->setValue(static_cast<int>(qMax<qint64>(0, m_autoMs - m_count.elapsedMs())));
+    if (answer) {
         m_timer->stop();
         done(defaultAnswer());
     }
@@ -190,7 +190,7 @@ void TaskDialogBox::tick()
 void TaskDialogBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    m_countMs = 0;
+    m_count = AutoAnswer(m_autoMs);
     setAutoAnswerMs(m_autoMs);
     if (m_autoMs > 0)
         m_timer->start();

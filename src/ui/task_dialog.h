@@ -4,6 +4,7 @@
 #include <QList>
 
 #include "app/interaction.h"
+#include "settings/auto_answer.h"
 
 class QLabel;
 class QProgressBar;
@@ -19,7 +20,7 @@ namespace ostrima {
 class TaskDialogBox : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int tickMs = 200;
+    static constexpr int tickMs = AutoAnswer::tickMs;
 
     explicit TaskDialogBox(const TaskDialog& dialog, QWidget* parent = nullptr);
 
@@ -55,7 +56,7 @@ private:
     QTimer* m_timer = nullptr;
     // The count of a self-answering dialog, restarted each time it is shown.
     int m_autoMs = 0;
-    qint64 m_countMs = 0;
+    AutoAnswer m_count{0};
 };
 
 } // namespace ostrima

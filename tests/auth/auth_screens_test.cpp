@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/alert_frm.h"
+#include "ui/alert_window.h"
 #include "app/login_frm.h"
 #include "app/session.h"
 #include "auth/auth_prompt.h"
@@ -69,7 +69,7 @@ TEST_F(AuthScreensTest, LoginTakesOnlyACashierCode)
     click(screen, QStringLiteral("btnGiris"));
     EXPECT_TRUE(screen.isVisible());
     EXPECT_TRUE(screen.alert()->isVisible());
-    EXPECT_EQ(screen.alert()->message(), QStringLiteral("Kullanıcı Şifresi Hatalı / Wrong Password"));
+    EXPECT_EQ(screen.alert()->html(), QStringLiteral("Kullanıcı Şifresi Hatalı / Wrong Password"));
     screenshot(*screen.alert(), "login_alert.png");
     EXPECT_EQ(code->text(), QStringLiteral("0"));
 
