@@ -12,7 +12,14 @@
 #include "data/db_error.h"
 #include "data/schema_upgrade.h"
 #include "data/site_database.h"
+#include "app/clock.h"
+#include "app/port_probe.h"
+#include "app/session.h"
 #include "ui/splash_screen.h"
+#include "ui/terminal_screens.h"
+#include "ui/widget_interaction.h"
+#include "service/anamenu_frm.h"
+#include "app/login_frm.h"
 #include "ui/style.h"
 
 using namespace ostrima;
@@ -44,16 +51,24 @@ void showStartupMessage(const QString& text)
     box.exec();
 }
 
-// INTEGRATION POINT: creates the screens in their order, runs the login loop and the main
-// screen, and returns the program's exit code. Until the screens are joined in, the terminal
-// says that it is connected and ends.
-int runTerminal(QApplication& app, Db& db, const StartupOptions& options)
+// The terminal's run: the screens in their order, then the login again and again until a
+// cashier's code matches, then the main screen, modal, until "Çıkış". Returns the exit code.
+int runTerminal(Db& db, const StartupOptions& options)
 {
-    Q_UNUSED(app);
-    std::fprintf(stderr, "ostrima: connected to the %s database of %s as terminal %s; the "
-                         "screens are not installed in this build.\n",
-                 qPrintable(backendName(db.backend())), qPrintable(options.siteDir),
-                 qPrintable(options.clientId));
+    Session session;
+    session.lblpcadi = options.clientId;
+    WidgetInteraction ui;
+    TerminalScreens screens(db, session, ui, Clock::system(), options.siteDir,
+                            options.clientId);
+    startCompanions(options.siteDir);
+    if (screens.login().exec() != QDialog::Accepted)
+        return 0;
+    probeSerialPorts(hallPrinterPorts(db));
+    if (options.windowed)
+        screens.anamenu().resize(1280, 800);
+    else
+        screens.anamenu().setWindowState(Qt::WindowFullScreen);
+    screens.anamenu().exec();
     return 0;
 }
 
@@ -107,7 +122,9 @@ int main(int argc, char* argv[])
         return kExitDatabase;
     }
 
-    startCompanions(options.siteDir);
     splash.setProgress(100);
-    return runTerminal(app, *db, options);
+    const int rc = runTerminal(*db, options);
+    // "Çıkış" ends every copy of this terminal on the machine, this one included.
+    instance.endOtherCopies();
+    return rc;
 }

@@ -25,6 +25,8 @@ StartupOptions parseStartupOptions(const QStringList& arguments)
             o.clientId = value(a);
         else if (a.startsWith(QLatin1String("--client=")))
             o.clientId = a.mid(9);
+        else if (a == QLatin1String("--window"))
+            o.windowed = true;
         else
             o.rest << a;
     }

@@ -9,6 +9,7 @@ namespace ostrima {
 struct StartupOptions {
     QString siteDir;  // --site DIR, else the working directory
     QString clientId; // --client ID, else this machine's client number
+    bool windowed = false; // --window: a window instead of the full screen
     QStringList rest; // everything not understood here
 };
 
