@@ -50,6 +50,7 @@ login_frm::login_frm(Db& db, Session& session, QString clientId, QWidget* parent
     , m_session(session)
     , m_clientId(std::move(clientId))
 {
+    setObjectName(QStringLiteral("login_frm"));
     setWindowTitle(kCaption);
     setStyleSheet(QString::fromUtf8(kStyle));
 

@@ -42,6 +42,7 @@ sifresor_frm::sifresor_frm(Db& db, Session& session, QWidget* parent)
     : QDialog(parent)
     , m_prompt(std::make_unique<AuthPrompt>(db, session))
 {
+    setObjectName(QStringLiteral("sifresor_frm"));
     setWindowTitle(QStringLiteral("Kod"));
     setStyleSheet(QString::fromUtf8(kStyle));
 

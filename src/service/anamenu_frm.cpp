@@ -24,6 +24,7 @@
 #include "service/main_caption.h"
 #include "service/messages.h"
 #include "service/monthly_mail.h"
+#include "settings/grid_texts.h"
 #include "settings/lang_file.h"
 #include "settings/main_visibility.h"
 #include "settings/terminal_settings.h"
@@ -120,10 +121,16 @@ void anamenu_frm::buildScreen()
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(8);
 
+    auto* top = new QHBoxLayout;
     m_banner = new QLabel(this);
     m_banner->setObjectName(QStringLiteral("lblBaslik"));
-    m_banner->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; padding: 4px;"));
-    outer->addWidget(m_banner);
+    m_banner->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold; padding: 2px;"));
+    top->addWidget(m_banner, 1);
+    m_clientLabel = new QLabel(this);
+    m_clientLabel->setObjectName(QStringLiteral("lblpcadi"));
+    m_clientLabel->setStyleSheet(QStringLiteral("color: %1;").arg(touch::mutedText.name()));
+    top->addWidget(m_clientLabel);
+    outer->addLayout(top);
     outer->addWidget(buildSessionBar());
 
     auto* middle = new QHBoxLayout;
@@ -131,8 +138,7 @@ void anamenu_frm::buildScreen()
 
     m_nav = new QTabWidget(this);
     m_nav->setObjectName(QStringLiteral("navBar"));
-    m_nav->setMinimumWidth(200);
-    m_nav->setMaximumWidth(260);
+    m_nav->setFixedWidth(190);
     auto* tsPos = new QWidget;
     tsPos->setObjectName(QStringLiteral("tsPos"));
     auto* posLayout = new QVBoxLayout(tsPos);
@@ -182,33 +188,29 @@ QWidget* anamenu_frm::buildSessionBar()
     struct Field {
         const char* name;
         const char* label;
-        bool shown;
+        int width; // 0: kept hidden
     };
-    for (const Field& f : {Field{"pos_ed", "Salon", true}, Field{"masano", "Masa", true},
-                           Field{"adi_ed", "Adisyon", true}, Field{"cash_ed", "Kasiyer", true},
-                           Field{"islemyapan", "Onaylayan", true}, Field{"tarih", "Tarih", true},
-                           Field{"cari_ed", "Cari", false}, Field{"edtkolon", "Kolon", false},
-                           Field{"edtmasa", "Transfer", false},
-                           Field{"edtumasa", "Ürün Transfer", false}}) {
+    for (const Field& f : {Field{"pos_ed", "Salon", 170}, Field{"masano", "Masa", 90},
+                           Field{"adi_ed", "Adisyon", 100}, Field{"cash_ed", "Kasiyer", 130},
+                           Field{"islemyapan", "Onaylayan", 130}, Field{"tarih", "Tarih", 130},
+                           Field{"cari_ed", "Cari", 0}, Field{"edtkolon", "Kolon", 0},
+                           Field{"edtmasa", "Transfer", 0}, Field{"edtumasa", "Ürün Transfer", 0}}) {
         auto* caption = new QLabel(QString::fromUtf8(f.label), bar);
         auto* edit = new QLineEdit(bar);
         edit->setObjectName(QString::fromLatin1(f.name));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setMinimumHeight(40);
-        edit->setMaximumWidth(f.name == QByteArrayView("pos_ed") ? 220 : 150);
+        edit->setFixedWidth(std::max(f.width, 60));
+        edit->setStyleSheet(QStringLiteral("font-size: 17px; padding: 2px 6px;"));
         caption->setBuddy(edit);
-        caption->setVisible(f.shown);
-        edit->setVisible(f.shown);
+        caption->setVisible(f.width > 0);
+        edit->setVisible(f.width > 0);
         row->addWidget(caption);
         row->addWidget(edit);
         m_fields.insert(QString::fromLatin1(f.name), edit);
     }
     row->addStretch(1);
-    m_clientLabel = new QLabel(bar);
-    m_clientLabel->setObjectName(QStringLiteral("lblpcadi"));
-    m_clientLabel->setStyleSheet(QStringLiteral("color: %1;").arg(touch::mutedText.name()));
-    row->addWidget(m_clientLabel);
     return bar;
 }
 
@@ -216,8 +218,7 @@ QWidget* anamenu_frm::buildCheckPanel()
 {
     m_panel = new QTabWidget(this);
     m_panel->setObjectName(QStringLiteral("pcAdisyon"));
-    m_panel->setMinimumWidth(300);
-    m_panel->setMaximumWidth(380);
+    m_panel->setFixedWidth(320);
 
     auto* detay = new QWidget;
     detay->setObjectName(QStringLiteral("tsDetay"));
@@ -234,12 +235,12 @@ QWidget* anamenu_frm::buildCheckPanel()
         value->setObjectName(QString::fromLatin1(name));
         value->setStyleSheet(QStringLiteral("font-size: 22px; font-weight: bold;"));
         value->setWordWrap(true);
-        form->addWidget(key, row, 0, Qt::AlignTop);
-        form->addWidget(value, row, 1);
+        form->addWidget(key, row * 2, 0);
+        form->addWidget(value, row * 2 + 1, 0);
         m_detail.insert(QString::fromLatin1(name), value);
         ++row;
     }
-    form->setRowStretch(row, 1);
+    form->setRowStretch(row * 2, 1);
     m_panel->addTab(detay, QStringLiteral("Detay"));
 
     auto* toplam = new QWidget;
@@ -332,6 +333,7 @@ void anamenu_frm::FormShow()
 {
     guarded([this] {
         m_panel->setCurrentIndex(0);
+        m_gridTexts = readGridTexts(m_siteDir);
         QStringList halls = HallSettings::mapHalls(m_db);
         m_halls->clear();
         m_halls->addItems(halls);
@@ -446,6 +448,8 @@ void anamenu_frm::sayfa()
         m_map = ostrima::sayfa(m_db, m_session, m_clock, m_columns);
         if (m_map.problem.isEmpty() && !m_problem.isEmpty())
             m_map.problem = m_problem;
+        if (m_map.problem.isEmpty() && m_map.cells.empty())
+            m_map.problem = m_gridTexts.noData;
         m_grid->setMap(m_map);
         showSelectedTable();
         m_banner->setText(mainCaption(m_db, m_session, m_clock));

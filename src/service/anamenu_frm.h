@@ -9,6 +9,7 @@
 
 #include "service/hall_map.h"
 #include "service/table_service.h"
+#include "settings/grid_texts.h"
 
 class QLabel;
 class QLineEdit;
@@ -99,6 +100,7 @@ private:
     ostrima::HallMap m_map;
     std::optional<int> m_columns;
     QString m_problem;
+    ostrima::GridTexts m_gridTexts;
     std::unique_ptr<ostrima::Db> m_store; // back-office connection when `ibmaktar` is on
     ostrima::EnterCounter m_enters;
     std::function<QList<QWidget*>()> m_captionScreens;

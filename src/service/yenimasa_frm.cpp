@@ -88,6 +88,7 @@ yenimasa_frm::yenimasa_frm(TableService& service, QWidget* parent)
     : QDialog(parent)
     , m_service(service)
 {
+    setObjectName(QStringLiteral("yenimasa_frm"));
     setWindowTitle(QStringLiteral("Yeni Masa"));
     setModal(true);
     setStyleSheet(QString::fromUtf8(kStyle));

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kGap = 8;
 constexpr int kMargin = 8;
+constexpr int kMinimumCellWidth = 64;
 constexpr qreal kRadius = 10;
 constexpr double kDefaultFontSize = 11;
 constexpr double kDefaultCodeSize = 18;
@@ -78,8 +79,14 @@ void HallMapView::setSelectedCode(const QString& code)
 
 QSize HallMapView::cellSize() const
 {
-    const int w = m_map.cellWidth >= 1 ? static_cast<int>(m_map.cellWidth) : fallbackCellWidth;
+    int w = m_map.cellWidth >= 1 ? static_cast<int>(m_map.cellWidth) : fallbackCellWidth;
     const int h = m_map.cellHeight >= 1 ? static_cast<int>(m_map.cellHeight) : fallbackCellHeight;
+    // The configured columns narrow the tiles to the view's width rather than hide a column
+    // behind a scroll bar; a tile never gets narrower than a finger needs.
+    if (m_map.columns > 0) {
+        const int room = viewport()->width() - 2 * kMargin - (m_map.columns - 1) * kGap;
+        w = std::max(kMinimumCellWidth, std::min(w, room / m_map.columns));
+    }
     return {w, h};
 }
 
