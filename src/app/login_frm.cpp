@@ -14,6 +14,7 @@
 #include "ui/alert_window.h"
 #include "auth/keypad.h"
 #include "data/db_error.h"
+#include "ui/style.h"
 
 using namespace ostrima;
 
@@ -21,26 +22,6 @@ namespace {
 
 constexpr int kCodeLimit = 80;
 const QString kCaption = QStringLiteral("Please Enter Your Password");
-
-const char* const kStyle = R"(
-login_frm { background: #eef1f5; }
-QWidget { font-family: "DejaVu Sans"; }
-QLabel#lblBaslik { font-size: 24px; font-weight: bold; color: #243447; padding: 2px 4px; }
-QLineEdit#sifre_ed {
-  font-size: 34px; color: #102a43; background: #ffffff; border: 2px solid #829ab1;
-  border-radius: 10px; padding: 6px 14px; min-height: 64px; }
-QPushButton {
-  font-size: 26px; color: #102a43; background: #ffffff; border: 1px solid #bcccdc;
-  border-bottom: 3px solid #9fb3c8; border-radius: 12px; min-width: 84px; min-height: 72px; }
-QPushButton:pressed { background: #d9e2ec; border-bottom-width: 1px; }
-QPushButton[role="letter"] { background: #e7f0fb; color: #1c4f8a; }
-QPushButton[role="edit"] { background: #f0f4f8; font-size: 22px; }
-QPushButton#btnGeriAl { font-size: 32px; }
-QPushButton[role="ok"] { background: #2b8a3e; color: #ffffff; border: none; font-weight: bold; }
-QPushButton[role="ok"]:pressed { background: #237032; }
-QPushButton[role="close"] { background: #c92a2a; color: #ffffff; border: none; font-size: 22px; }
-QPushButton[role="close"]:pressed { background: #a51d1d; }
-)";
 
 } // namespace
 
@@ -52,13 +33,15 @@ login_frm::login_frm(Db& db, Session& session, QString clientId, QWidget* parent
 {
     setObjectName(QStringLiteral("login_frm"));
     setWindowTitle(kCaption);
-    setStyleSheet(QString::fromUtf8(kStyle));
+    setStyleSheet(keypadDialogStyle());
 
     auto* heading = new QLabel(kCaption, this);
     heading->setObjectName(QStringLiteral("lblBaslik"));
+    heading->setProperty("role", QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
     m_code = new QLineEdit(QStringLiteral("0"), this);
     m_code->setObjectName(QStringLiteral("sifre_ed"));
+    m_code->setProperty("role", QStringLiteral("entry"));
     m_code->setEchoMode(QLineEdit::Password);
     m_code->setMaxLength(kCodeLimit);
     m_code->setAlignment(Qt::AlignCenter);

@@ -11,30 +11,11 @@
 
 #include "auth/auth_prompt.h"
 #include "data/db_error.h"
+#include "ui/style.h"
 
 using namespace ostrima;
 
 namespace {
-
-const char* const kStyle = R"(
-sifresor_frm { background: #eef1f5; }
-QWidget { font-family: "DejaVu Sans"; }
-QLabel#lblCaption { font-size: 22px; font-weight: bold; color: #243447; padding: 2px 4px; }
-QLineEdit#PnlSonuc {
-  font-size: 34px; color: #102a43; background: #ffffff; border: 2px solid #829ab1;
-  border-radius: 10px; padding: 6px 14px; min-height: 64px; }
-QPushButton {
-  font-size: 26px; color: #102a43; background: #ffffff; border: 1px solid #bcccdc;
-  border-bottom: 3px solid #9fb3c8; border-radius: 12px; min-width: 84px; min-height: 72px; }
-QPushButton:pressed { background: #d9e2ec; border-bottom-width: 1px; }
-QPushButton[role="edit"] { background: #f0f4f8; font-size: 22px; }
-QPushButton#btnGeriAl { font-size: 32px; }
-QPushButton[role="ok"] { background: #2b8a3e; color: #ffffff; border: none; font-weight: bold; }
-QPushButton[role="ok"]:pressed { background: #237032; }
-QPushButton[role="close"] { background: #c92a2a; color: #ffffff; border: none; font-size: 22px; }
-QPushButton[role="close"]:pressed { background: #a51d1d; }
-QPushButton[role="close"]:disabled { background: #d9b8b8; color: #f5eaea; }
-)";
 
 } // namespace
 
@@ -44,12 +25,14 @@ sifresor_frm::sifresor_frm(Db& db, Session& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("sifresor_frm"));
     setWindowTitle(QStringLiteral("Kod"));
-    setStyleSheet(QString::fromUtf8(kStyle));
+    setStyleSheet(keypadDialogStyle());
 
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setProperty("role", QStringLiteral("heading"));
     m_entry = new QLineEdit(QStringLiteral("0"), this);
     m_entry->setObjectName(QStringLiteral("PnlSonuc"));
+    m_entry->setProperty("role", QStringLiteral("entry"));
     m_entry->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_entry->setContextMenuPolicy(Qt::NoContextMenu);
     m_entry->setDragEnabled(false);

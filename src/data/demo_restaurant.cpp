@@ -10,6 +10,7 @@
 #include "data/db_error.h"
 #include "data/demo_menu.h"
 #include "data/row_writer.h"
+#include "service/table_header.h"
 #include "data/schema.h"
 
 namespace ostrima {
@@ -298,33 +299,13 @@ void insertTables(Db& db)
 {
     for (const Hall& h : kHalls) {
         for (int n = 1; n <= h.tables; ++n) {
-            insertRow(db, u"Q_master_table"_s,
-                      {{u"hall_name"_s, str(h.name)},
+            Row row = {{u"hall_name"_s, str(h.name)},
                        {u"Masa"_s, QString(str(h.tableCode) + QString::number(n))},
                        {u"masaadi"_s, QString(str(h.tableName) + u' ' + QString::number(n))},
-                       {u"sira"_s, n},
-                       {u"RNK"_s, u"0"_s},
-                       {u"waiter"_s, u""_s},
-                       {u"waipwd"_s, u""_s},
-                       {u"pax"_s, 0.0},
-                       {u"kuv_tut"_s, 0.0},
-                       {u"harici_kuv_tut"_s, 0.0},
-                       {u"gelissaat"_s, u""_s},
-                       {u"total"_s, 0.0},
-                       {u"subtotal"_s, 0.0},
-                       {u"payfor"_s, 0.0},
-                       {u"adisyaz"_s, false},
-                       {u"Adsno"_s, 0.0},
-                       {u"ILAVESIP"_s, false},
-                       {u"HESADI"_s, u""_s},
-                       {u"servpercent"_s, 0.0},
-                       {u"servtotal"_s, 0.0},
-                       {u"manser"_s, 0.0},
-                       {u"indpercent"_s, 0.0},
-                       {u"indtotal"_s, 0.0},
-                       {u"manindyuz"_s, 0.0},
-                       {u"ma_baslik"_s, false},
-                       {u"on_odeme"_s, 0.0}});
+                       {u"sira"_s, n}};
+            const Row header = freeTableHeader();
+            row.insert(row.end(), header.begin(), header.end());
+            insertRow(db, u"Q_master_table"_s, row);
         }
     }
 }

@@ -40,6 +40,11 @@ const TableDef* Schema::table(const QString& name) const
     return nullptr;
 }
 
+void Schema::addTable(QString name, std::vector<ColumnDef> columns, QStringList seeds)
+{
+    tables.push_back(TableDef{std::move(name), std::move(columns), std::move(seeds)});
+}
+
 const Schema& siteSchema()
 {
     static const Schema schema = [] {

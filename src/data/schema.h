@@ -74,6 +74,7 @@ struct Schema {
     std::vector<ViewDef> views;
 
     const TableDef* table(const QString& name) const; // case-insensitive
+    void addTable(QString name, std::vector<ColumnDef> columns, QStringList seeds = {});
 };
 
 const Schema& siteSchema();

@@ -6,20 +6,10 @@ namespace ostrima {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void addTable(Schema& schema, QString name, std::vector<ColumnDef> columns,
-              QStringList seeds = {})
-{
-    schema.tables.push_back(TableDef{std::move(name), std::move(columns), std::move(seeds)});
-}
-
-} // namespace
-
 void addCheckTables(Schema& schema)
 {
     // The tables of every hall, each with the header of the check open on it.
-    addTable(schema, u"Q_master_table"_s, {
+    schema.addTable(u"Q_master_table"_s, {
         identity(u"Q_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"Masa"_s, 80),
@@ -51,7 +41,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Lines of the open checks; a line and its feature lines share one `sil` number.
-    addTable(schema, u"Q_master_detay"_s, {
+    schema.addTable(u"Q_master_detay"_s, {
         identity(u"QD_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"masa"_s, 80),
@@ -78,7 +68,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Kitchen tickets still to be printed: unsent order lines and pending cancellations.
-    addTable(schema, u"Q_master_delete"_s, {
+    schema.addTable(u"Q_master_delete"_s, {
         identity(u"QT_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"masa"_s, 80),
@@ -96,7 +86,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Check register: a number-only row at the first print, complete rows at closing.
-    addTable(schema, u"Q_adisyon"_s, {
+    schema.addTable(u"Q_adisyon"_s, {
         identity(u"ADS_NO"_s),
         flt(u"adisyon"_s),
         text(u"islem"_s, 50),
@@ -119,7 +109,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Products (menu items) and stock items.
-    addTable(schema, u"Q_ITEMS"_s, {
+    schema.addTable(u"Q_ITEMS"_s, {
         identity(u"URUN_ID"_s),
         keyText(u"KODU"_s, 20),
         text(u"ADI"_s, 100),
@@ -166,7 +156,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Recipe lines: what one unit of a product consumes.
-    addTable(schema, u"Q_ITEMS_DETAY"_s, {
+    schema.addTable(u"Q_ITEMS_DETAY"_s, {
         identity(u"U_ID"_s),
         keyText(u"ReceteKodu"_s, 20),
         keyText(u"StokKodu"_s, 20),
@@ -186,7 +176,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Features of one product, offered in the features dialog.
-    addTable(schema, u"Q_ITEMS_DETAYX"_s, {
+    schema.addTable(u"Q_ITEMS_DETAYX"_s, {
         identity(u"O_ID"_s),
         keyText(u"receno"_s, 20),
         text(u"DETAY"_s, 200),
@@ -197,7 +187,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Features shared by every product of a group (`ADI` is the group).
-    addTable(schema, u"Q_ITEMS_ORTAK"_s, {
+    schema.addTable(u"Q_ITEMS_ORTAK"_s, {
         identity(u"O_ID"_s),
         text(u"ADI"_s, 100),
         text(u"OZELLIK"_s, 50),
@@ -208,7 +198,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Product groups.
-    addTable(schema, u"Q_Grups"_s, {
+    schema.addTable(u"Q_Grups"_s, {
         identity(u"GRUP_ID"_s),
         keyText(u"Grup"_s, 30),
         text(u"CATEGORY"_s, 20),
@@ -221,13 +211,13 @@ void addCheckTables(Schema& schema)
     });
 
     // Production departments; a name beginning with "SCREEN" also feeds a kitchen display.
-    addTable(schema, u"Q_Department"_s, {
+    schema.addTable(u"Q_Department"_s, {
         identity(u"DEPO_ID"_s),
         keyText(u"DEPARTMENT"_s, 20),
     });
 
     // Halls and their settings, one row per hall.
-    addTable(schema, u"Q_Admin"_s, {
+    schema.addTable(u"Q_Admin"_s, {
         identity(u"hall_id"_s),
         keyText(u"hall_name"_s, 50),
         text(u"hall_pwd"_s, 50),
@@ -284,7 +274,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Groups a hall sells and the department producing each, one row per hall and group.
-    addTable(schema, u"Q_Admin_Second"_s, {
+    schema.addTable(u"Q_Admin_Second"_s, {
         identity(u"D_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"GRUP"_s, 30),
@@ -293,7 +283,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Kitchen printer routing, one row per hall and department.
-    addTable(schema, u"Q_Admin_Details"_s, {
+    schema.addTable(u"Q_Admin_Details"_s, {
         identity(u"ADMIN_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"DEPARTMENT"_s, 20),
@@ -302,7 +292,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Lines held back for firing.
-    addTable(schema, u"Q_mars"_s, {
+    schema.addTable(u"Q_mars"_s, {
         identity(u"MDY_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"Masa"_s, 80),
@@ -312,7 +302,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Tender rows of the payment being taken on a table, one per offered payment type.
-    addTable(schema, u"Q_sanal"_s, {
+    schema.addTable(u"Q_sanal"_s, {
         text(u"odeme"_s, 50),
         flt(u"tutar"_s),
         text(u"pwd"_s, 50),
@@ -322,7 +312,7 @@ void addCheckTables(Schema& schema)
     });
 
     // Marks a check on which a discount was given.
-    addTable(schema, u"Q_disc_mdy"_s, {
+    schema.addTable(u"Q_disc_mdy"_s, {
         identity(u"auto_no"_s),
         text(u"waiter"_s, 40),
         keyText(u"hall_name"_s, 50),
@@ -330,13 +320,13 @@ void addCheckTables(Schema& schema)
     });
 
     // Global counters and switches; always exactly one row.
-    addTable(schema, u"Q_SETUP"_s, {
+    schema.addTable(u"Q_SETUP"_s, {
         flt(u"SILME_NO"_s),
         text(u"yuvarla"_s, 1),
     }, {u"INSERT INTO Q_SETUP (SILME_NO, yuvarla) VALUES (0, '0')"_s});
 
     // Users, their personal codes and rights.
-    addTable(schema, u"Q_userkontrol"_s, {
+    schema.addTable(u"Q_userkontrol"_s, {
         intIdentity(u"auto_no"_s),
         keyText(u"username"_s, 50),
         text(u"pwd"_s, 50),

@@ -6,19 +6,10 @@ namespace ostrima {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void addTable(Schema& schema, QString name, std::vector<ColumnDef> columns)
-{
-    schema.tables.push_back(TableDef{std::move(name), std::move(columns), {}});
-}
-
-} // namespace
-
 void addLedgerTables(Schema& schema)
 {
     // Cash desks; every cashier user gets one named after the user.
-    addTable(schema, u"Q_Kasa"_s, {
+    schema.addTable(u"Q_Kasa"_s, {
         identity(u"KASA_ID"_s),
         integer(u"SIRKET"_s),
         text(u"KASANO"_s, 20),
@@ -32,7 +23,7 @@ void addLedgerTables(Schema& schema)
 
     // Cash journal: Alacak is money into the desk, Borc money out of it.
     // CARIHESAP_ID non-NULL marks an expense, DOVIZ_ID non-NULL a transfer pair.
-    addTable(schema, u"Q_kasa_detay"_s, {
+    schema.addTable(u"Q_kasa_detay"_s, {
         identity(u"KAYIT_NO"_s),
         bigint(u"CARIHESAP_ID"_s),
         keyText(u"HESNO"_s, 20),
@@ -62,13 +53,13 @@ void addLedgerTables(Schema& schema)
     });
 
     // Expense places offered when an expense is entered.
-    addTable(schema, u"Q_masraflar"_s, {
+    schema.addTable(u"Q_masraflar"_s, {
         identity(u"M_ID"_s),
         text(u"MASRAFYERI"_s, 50),
     });
 
     // Payment types.
-    addTable(schema, u"Q_odemetipi"_s, {
+    schema.addTable(u"Q_odemetipi"_s, {
         identity(u"auto_no"_s),
         keyText(u"odemetipi"_s, 50),
         text(u"ask_pwd"_s, 50),
@@ -80,7 +71,7 @@ void addLedgerTables(Schema& schema)
 
     // Customer cards; Grup "Kasa" marks a hall's own account. Borc, Alacak and Bakiye are
     // totals copied from the movements.
-    addTable(schema, u"Q_Customer"_s, {
+    schema.addTable(u"Q_Customer"_s, {
         identity(u"CARIHESAP_ID"_s),
         keyText(u"HESNO"_s, 50),
         text(u"HESADI"_s, 80),
@@ -122,7 +113,7 @@ void addLedgerTables(Schema& schema)
 
     // Customer account movements: Borc raises what the account owes, Alacak lowers it.
     // CARIHESAP_ID points to the cash-journal row made together with the movement.
-    addTable(schema, u"Q_Customer_details"_s, {
+    schema.addTable(u"Q_Customer_details"_s, {
         identity(u"KAYIT_NO"_s),
         bigint(u"CARIHESAP_ID"_s),
         keyText(u"HESNO"_s, 50),
@@ -153,7 +144,7 @@ void addLedgerTables(Schema& schema)
 
     // Stock movements: one row per item sold (urun true) and per ingredient consumed or
     // wasted. Stock on hand is Giren less Cikan and Zayi per item and store (department).
-    addTable(schema, u"Q_Items_mov"_s, {
+    schema.addTable(u"Q_Items_mov"_s, {
         identity(u"S_ID"_s),
         datetime(u"tarih"_s),
         text(u"Saat"_s, 8),
@@ -207,7 +198,7 @@ void addLedgerTables(Schema& schema)
     });
 
     // Waste journal of menu items; their ingredients go to Q_Items_mov as "Zayi" rows.
-    addTable(schema, u"Q_Items_zayi"_s, {
+    schema.addTable(u"Q_Items_zayi"_s, {
         identity(u"Z_ID"_s),
         text(u"Saat"_s, 8),
         text(u"Islem"_s, 50),
@@ -228,7 +219,7 @@ void addLedgerTables(Schema& schema)
     });
 
     // Returned lines of open checks waiting for the fiscal printer.
-    addTable(schema, u"Q_master_detay_MA"_s, {
+    schema.addTable(u"Q_master_detay_MA"_s, {
         identity(u"MD_ID"_s),
         keyText(u"hall_name"_s, 50),
         keyText(u"masa"_s, 80),
@@ -242,7 +233,7 @@ void addLedgerTables(Schema& schema)
     });
 
     // Audit log of sensitive operations.
-    addTable(schema, u"Q_bugs"_s, {
+    schema.addTable(u"Q_bugs"_s, {
         identity(u"S_ID"_s),
         datetime(u"GUN"_s),
         text(u"ZAMAN"_s, 8),

@@ -6,20 +6,11 @@ namespace ostrima {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void addTable(Schema& schema, QString name, std::vector<ColumnDef> columns)
-{
-    schema.tables.push_back(TableDef{std::move(name), std::move(columns), {}});
-}
-
-} // namespace
-
 void addServiceTables(Schema& schema)
 {
     // Messages to the staff, shown on the main screen one at a time, oldest first; the key
     // says which row is the oldest and lets the one shown be deleted.
-    addTable(schema, u"mesaj"_s, {
+    schema.addTable(u"mesaj"_s, {
         identity(u"M_ID"_s),
         text(u"kime"_s, 50),
         text(u"mesaj"_s, 500),
@@ -27,7 +18,7 @@ void addServiceTables(Schema& schema)
 
     // Timed products (billiards, games): minutes included in the base fee, then a fee per
     // further step. The key lets the settings screen edit and delete single rows.
-    addTable(schema, u"Q_oyun"_s, {
+    schema.addTable(u"Q_oyun"_s, {
         identity(u"O_ID"_s),
         text(u"oyun"_s, 50),
         flt(u"sure"_s),

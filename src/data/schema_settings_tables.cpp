@@ -6,19 +6,10 @@ namespace ostrima {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void addTable(Schema& schema, QString name, std::vector<ColumnDef> columns)
-{
-    schema.tables.push_back(TableDef{std::move(name), std::move(columns), {}});
-}
-
-} // namespace
-
 void addSettingsTables(Schema& schema)
 {
     // Terminal settings, one row per terminal, found by its client number `clnum`.
-    addTable(schema, u"q_admin_c"_s, {
+    schema.addTable(u"q_admin_c"_s, {
         identity(u"ID_MS"_s),
         keyText(u"clnum"_s, 80),
         text(u"dpos"_s, 50),
@@ -58,7 +49,7 @@ void addSettingsTables(Schema& schema)
     });
 
     // Back-office connection and check hand-over settings; the first row counts.
-    addTable(schema, u"Q_IBM_ENT"_s, {
+    schema.addTable(u"Q_IBM_ENT"_s, {
         identity(u"Q_I"_s),
         bigint(u"FK_POS"_s),
         bigint(u"FK_USER"_s),
@@ -70,7 +61,7 @@ void addSettingsTables(Schema& schema)
     });
 
     // Accounting database connection; the first row counts.
-    addTable(schema, u"Q_logo_ent"_s, {
+    schema.addTable(u"Q_logo_ent"_s, {
         identity(u"ID"_s),
         text(u"IPNO"_s, 50),
         text(u"USR"_s, 50),
@@ -79,7 +70,7 @@ void addSettingsTables(Schema& schema)
     });
 
     // This branch's name and code; the first row counts.
-    addTable(schema, u"Q_Sube"_s, {
+    schema.addTable(u"Q_Sube"_s, {
         identity(u"numara"_s),
         wideText(u"sube"_s, 100),
         datetime(u"tarih"_s),
@@ -88,7 +79,7 @@ void addSettingsTables(Schema& schema)
     });
 
     // Folders of a file exchange with their automatic flags; kept only.
-    addTable(schema, u"Q_GTF"_s, {
+    schema.addTable(u"Q_GTF"_s, {
         identity(u"Q_G"_s),
         text(u"stok"_s, 250),
         text(u"cari"_s, 250),

@@ -8,6 +8,7 @@
 #include "data/db.h"
 #include "data/row_writer.h"
 #include "service/hall_map.h"
+#include "service/table_header.h"
 #include "settings/terminal_settings.h"
 
 namespace ostrima {
@@ -227,33 +228,12 @@ bool TableService::createAdHocTable(const QString& code)
                 m_db.scalar(u"SELECT MAX(sira) FROM Q_master_table WHERE hall_name = :posadi"_s,
                             {{u"posadi"_s, hall}})
                     .toInt();
-            // A free table as the check closing leaves one: amounts 0, no waiter, no colour.
-            insertRow(m_db, u"Q_master_table"_s,
-                      {{u"hall_name"_s, hall},
+            Row row = {{u"hall_name"_s, hall},
                        {u"Masa"_s, masa},
-                       {u"sira"_s, highest > 0 ? highest + 1 : 1},
-                       {u"RNK"_s, u"0"_s},
-                       {u"waiter"_s, u""_s},
-                       {u"waipwd"_s, u""_s},
-                       {u"pax"_s, 0.0},
-                       {u"kuv_tut"_s, 0.0},
-                       {u"harici_kuv_tut"_s, 0.0},
-                       {u"gelissaat"_s, u"0"_s},
-                       {u"total"_s, 0.0},
-                       {u"subtotal"_s, 0.0},
-                       {u"payfor"_s, 0.0},
-                       {u"adisyaz"_s, false},
-                       {u"Adsno"_s, 0.0},
-                       {u"ILAVESIP"_s, false},
-                       {u"HESADI"_s, u""_s},
-                       {u"servpercent"_s, 0.0},
-                       {u"servtotal"_s, 0.0},
-                       {u"manser"_s, 0.0},
-                       {u"indpercent"_s, 0.0},
-                       {u"indtotal"_s, 0.0},
-                       {u"manindyuz"_s, 0.0},
-                       {u"ma_baslik"_s, false},
-                       {u"on_odeme"_s, 0.0}});
+                       {u"sira"_s, highest > 0 ? highest + 1 : 1}};
+            const Row header = freeTableHeader();
+            row.insert(row.end(), header.begin(), header.end());
+            insertRow(m_db, u"Q_master_table"_s, row);
         }
         tx.commit();
     }

@@ -119,4 +119,28 @@ void setButtonRole(QAbstractButton* button, ButtonRole role)
     button->style()->polish(button);
 }
 
+QString keypadDialogStyle()
+{
+    return QStringLiteral(R"(
+QDialog { background: #eef1f5; }
+QWidget { font-family: "DejaVu Sans"; }
+QLabel[role="heading"] { font-size: 23px; font-weight: bold; color: #243447; padding: 2px 4px; }
+QLineEdit[role="entry"] {
+  font-size: 34px; color: #102a43; background: #ffffff; border: 2px solid #829ab1;
+  border-radius: 10px; padding: 6px 14px; min-height: 64px; }
+QPushButton {
+  font-size: 26px; color: #102a43; background: #ffffff; border: 1px solid #bcccdc;
+  border-bottom: 3px solid #9fb3c8; border-radius: 12px; min-width: 84px; min-height: 72px; }
+QPushButton:pressed { background: #d9e2ec; border-bottom-width: 1px; }
+QPushButton[role="letter"] { background: #e7f0fb; color: #1c4f8a; }
+QPushButton[role="edit"] { background: #f0f4f8; font-size: 22px; }
+QPushButton#btnGeriAl { font-size: 32px; }
+QPushButton[role="ok"] { background: #2b8a3e; color: #ffffff; border: none; font-weight: bold; }
+QPushButton[role="ok"]:pressed { background: #237032; }
+QPushButton[role="close"] { background: #c92a2a; color: #ffffff; border: none; font-size: 22px; }
+QPushButton[role="close"]:pressed { background: #a51d1d; }
+QPushButton[role="close"]:disabled { background: #d9b8b8; color: #f5eaea; }
+)");
+}
+
 } // namespace ostrima

@@ -36,4 +36,9 @@ void applyTouchStyle(QApplication& app);
 // Marks a button for the style sheet (property "role") and repolishes it.
 void setButtonRole(QAbstractButton* button, ButtonRole role);
 
+// Style sheet of the keypad dialogs (login, prompt): a large entry box (property
+// role="entry"), a heading label (role="heading") and keys by role: "letter", "edit", "ok",
+// "close".
+QString keypadDialogStyle();
+
 } // namespace ostrima
