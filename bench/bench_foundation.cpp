@@ -73,12 +73,3 @@ OSTRIMA_BENCH_BOTH(BM_nextSilmeNo);
 OSTRIMA_BENCH_BOTH(BM_reserveCheckNumber);
 OSTRIMA_BENCH_BOTH(BM_gunluk);
 OSTRIMA_BENCH_BOTH(BM_cashWithCustomer);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

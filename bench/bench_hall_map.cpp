@@ -105,12 +105,3 @@ void BM_refreshTick(benchmark::State& state, Backend backend)
 
 OSTRIMA_BENCH_BOTH(BM_hallMapRebuild);
 OSTRIMA_BENCH_BOTH(BM_refreshTick);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

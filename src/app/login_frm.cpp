@@ -14,6 +14,7 @@
 #include "ui/alert_window.h"
 #include "auth/keypad.h"
 #include "data/db_error.h"
+#include "ui/keypad_keys.h"
 #include "ui/style.h"
 
 using namespace ostrima;
@@ -165,27 +166,24 @@ bool login_frm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_code || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    const KeypadKey k = keypadKey(*static_cast<QKeyEvent*>(event));
+    switch (k.kind) {
+    case KeypadKey::Ok:
         giris();
-        return true;
-    case Qt::Key_Backspace:
+        break;
+    case KeypadKey::Back:
         back();
-        return true;
-    case Qt::Key_Delete:
+        break;
+    case KeypadKey::Clear:
         clear();
-        return true;
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+        break;
+    case KeypadKey::Press:
+        press(k.text);
+        break;
+    case KeypadKey::Pass:
         return false;
-    default:
+    case KeypadKey::Ignore:
         break;
     }
-    const QString text = key->text();
-    if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
-        press(text);
-    return true;
+    return true; // the box holds only what the keypad rule makes of the keys
 }

@@ -11,6 +11,7 @@
 
 #include "auth/auth_prompt.h"
 #include "data/db_error.h"
+#include "ui/keypad_keys.h"
 #include "ui/style.h"
 
 using namespace ostrima;
@@ -163,27 +164,24 @@ bool sifresor_frm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_entry || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    const KeypadKey k = keypadKey(*static_cast<QKeyEvent*>(event));
+    switch (k.kind) {
+    case KeypadKey::Ok:
         run([&] { m_prompt->ok(); });
-        return true;
-    case Qt::Key_Backspace:
+        break;
+    case KeypadKey::Back:
         run([&] { m_prompt->back(); });
-        return true;
-    case Qt::Key_Delete:
+        break;
+    case KeypadKey::Clear:
         run([&] { m_prompt->clear(); });
-        return true;
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+        break;
+    case KeypadKey::Press:
+        run([&] { m_prompt->press(k.text); });
+        break;
+    case KeypadKey::Pass:
         return false;
-    default:
+    case KeypadKey::Ignore:
         break;
     }
-    const QString text = key->text();
-    if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
-        run([&] { m_prompt->press(text); });
     return true; // the box holds only what the keypad rule makes of the keys
 }
