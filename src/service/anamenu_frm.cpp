@@ -129,6 +129,8 @@ void anamenu_frm::buildScreen()
     m_clientLabel = new QLabel(this);
     m_clientLabel->setObjectName(QStringLiteral("lblpcadi"));
     m_clientLabel->setStyleSheet(QStringLiteral("color: %1;").arg(touch::mutedText.name()));
+    m_clientLabel->setMinimumWidth(160);
+    m_clientLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     top->addWidget(m_clientLabel);
     outer->addLayout(top);
     outer->addWidget(buildSessionBar());
@@ -446,7 +448,8 @@ void anamenu_frm::sayfa()
     m_timer->stop();
     guarded([this] {
         m_map = ostrima::sayfa(m_db, m_session, m_clock, m_columns);
-        if (m_map.problem.isEmpty() && !m_problem.isEmpty())
+        // What the terminal's settings lack says more than what the map could not do.
+        if (!m_problem.isEmpty())
             m_map.problem = m_problem;
         if (m_map.problem.isEmpty() && m_map.cells.empty())
             m_map.problem = m_gridTexts.noData;

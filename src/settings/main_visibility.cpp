@@ -71,13 +71,13 @@ MainScreenLayout layoutFor(const TerminalSettings& t, int hallCount, const QStri
         l.problem =
             QStringLiteral("Bu terminal için ayar kaydı yok: \"Client Setup\" ekranından bu "
                            "makinenin numarasını (%1) tanımlayınız. Tanımlanana kadar isteğe bağlı "
-                           "işlevler gizlidir ve masa haritası çizilemez.")
+                           "işlevler gizlidir; masa haritası ekrana sığan sütunlarla gösterilir.")
                 .arg(id);
     } else if (!l.mapColumns) {
         l.problem = QStringLiteral(
             "Masa haritası sütun sayısı (Kolon) tanımlı değil ya da tam sayı değil: \"Client "
             "Setup\" ekranında bu terminalin \"Kolon\" değerini 1 veya daha büyük bir tam sayı "
-            "olarak giriniz.");
+            "olarak giriniz. O zamana kadar harita ekrana sığan sütunlarla gösterilir.");
     }
     return l;
 }

@@ -219,3 +219,27 @@ TEST_F(TerminalFlowTest, CaptionExportAndImportChangeNothing)
 }
 
 } // namespace
+
+namespace {
+
+// A terminal nobody has set up still opens: the map says what to configure, the functions
+// its settings would govern are hidden, and the lock and exit remain.
+TEST_F(TerminalFlowTest, TerminalWithoutSettingsRowSaysWhatToConfigure)
+{
+    m_db->exec(s("DELETE FROM q_admin_c"));
+    m_session.cash_ed = s("Ayşe");
+    m_session.pos_ed = s("SALON");
+    anamenu_frm& main = m_screens->anamenu();
+    main.resize(1280, 800);
+    main.show();
+    main.FormShow();
+    screenshot(main, s("main_no_terminal_row.png"));
+    EXPECT_FALSE(main.grid()->map().problem.isEmpty());
+    EXPECT_TRUE(main.grid()->map().problem.contains(s("T1")));
+    EXPECT_FALSE(main.findChild<QPushButton*>(s("btnYeniMasa"))->isVisible());
+    EXPECT_TRUE(main.findChild<QPushButton*>(s("btnKilit"))->isVisible());
+    EXPECT_TRUE(main.findChild<QPushButton*>(s("btn5"))->isVisible());
+    ASSERT_NE(cell(s("1")), nullptr); // the tables are still there to work with
+}
+
+} // namespace
