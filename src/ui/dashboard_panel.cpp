@@ -275,7 +275,7 @@ DashboardPanel::DashboardPanel(QWidget* parent)
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setSpacing(12);
-    arrange(true);
+    arrange(4);
     setDashboard(Dashboard{});
 }
 
@@ -296,20 +296,25 @@ void DashboardPanel::setDashboard(const Dashboard& d)
 
 void DashboardPanel::resizeEvent(QResizeEvent* event)
 {
-    // One row of four or two rows of two, whichever draws the dials larger.
+    // Four cards in one row, two rows of two or one column, whichever draws the dials larger.
     const QSize s = event->size();
     const double oneRow = std::min(s.width() / 4.6, static_cast<double>(s.height()));
     const double twoRows = std::min(s.width() / 2.4, s.height() / 2.0);
-    arrange(oneRow >= twoRows);
+    const double oneColumn = std::min(s.width() / 1.2, s.height() / 4.0);
+    int columns = 4;
+    if (twoRows > oneRow)
+        columns = 2;
+    if (oneColumn > std::max(oneRow, twoRows))
+        columns = 1;
+    arrange(columns);
     QWidget::resizeEvent(event);
 }
 
-void DashboardPanel::arrange(bool oneRow)
+void DashboardPanel::arrange(int columns)
 {
-    const int rows = oneRow ? 1 : 2;
-    if (rows == m_rows)
+    if (columns == m_columns)
         return;
-    m_rows = rows;
+    m_columns = columns;
     QWidget* const cards[] = {m_acik, m_ortalama, m_doluluk, m_enCok};
     for (QWidget* w : cards)
         m_grid->removeWidget(w);
@@ -317,22 +322,14 @@ void DashboardPanel::arrange(bool oneRow)
         m_grid->setColumnStretch(c, 0);
         m_grid->setRowStretch(c, 0);
     }
-    if (oneRow) {
-        for (int i = 0; i < 4; ++i)
-            m_grid->addWidget(cards[i], 0, i);
-        m_grid->setColumnStretch(0, 10);
-        m_grid->setColumnStretch(1, 10);
-        m_grid->setColumnStretch(2, 10);
+    for (int i = 0; i < 4; ++i)
+        m_grid->addWidget(cards[i], i / columns, i % columns);
+    for (int c = 0; c < columns; ++c)
+        m_grid->setColumnStretch(c, 10);
+    if (columns == 4)
         m_grid->setColumnStretch(3, 16); // names need the room
-        m_grid->setRowStretch(0, 1);
-    } else {
-        for (int i = 0; i < 4; ++i)
-            m_grid->addWidget(cards[i], i / 2, i % 2);
-        m_grid->setColumnStretch(0, 1);
-        m_grid->setColumnStretch(1, 1);
-        m_grid->setRowStretch(0, 1);
-        m_grid->setRowStretch(1, 1);
-    }
+    for (int r = 0; r < 4 / columns; ++r)
+        m_grid->setRowStretch(r, 1);
 }
 
 } // namespace ostrima

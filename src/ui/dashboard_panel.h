@@ -28,7 +28,7 @@ public:
     QString valueText() const { return m_text; }
 
     QSize sizeHint() const override { return {230, 230}; }
-    QSize minimumSizeHint() const override { return {160, 170}; }
+    QSize minimumSizeHint() const override { return {120, 120}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,7 +55,7 @@ public:
     double capacity() const { return m_capacity; }
 
     QSize sizeHint() const override { return {340, 230}; }
-    QSize minimumSizeHint() const override { return {240, 170}; }
+    QSize minimumSizeHint() const override { return {200, 120}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,14 +84,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void arrange(bool oneRow);
+    void arrange(int columns);
 
     DashboardGauge* m_acik = nullptr;
     DashboardGauge* m_ortalama = nullptr;
     DashboardGauge* m_doluluk = nullptr;
     BestSellerBar* m_enCok = nullptr;
     QGridLayout* m_grid = nullptr;
-    int m_rows = 0;
+    int m_columns = 0;
 };
 
 // The smallest "nice" number (1, 2, 2.5 or 5 times a power of ten) at or above `value`, and at

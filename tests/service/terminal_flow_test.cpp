@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -166,6 +167,13 @@ TEST_F(TerminalFlowTest, CashierLogsInOpensTablesAndLocks)
     main.btnKilitClick();
     EXPECT_EQ(m_session.cash_ed, s("Mehmet"));
     EXPECT_EQ(main.findChild<QLineEdit*>(s("cash_ed"))->text(), s("Mehmet"));
+
+    // A refresh tick: dashboard, caption, map.
+    main.refreshTick();
+    EXPECT_TRUE(main.windowTitle().contains(s("Cashier: Mehmet")));
+    auto* panel = main.findChild<QTabWidget*>(s("pcAdisyon"));
+    panel->setCurrentWidget(panel->findChild<QWidget*>(s("syonet")));
+    screenshot(main, s("main_yonetim.png"));
 }
 
 // Another terminal's order shows on this terminal's map at its next refresh.

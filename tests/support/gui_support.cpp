@@ -1,5 +1,6 @@
 #include "support/gui_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 #include <QWidget>
@@ -9,8 +10,10 @@ namespace ostrima::test {
 void screenshot(QWidget& widget, const QString& file)
 {
     const QString dir = qEnvironmentVariable("OSTRIMA_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        widget.grab().save(QDir(dir).filePath(file));
+    if (dir.isEmpty())
+        return;
+    QCoreApplication::processEvents(); // pending layouts first, as a person would see it
+    widget.grab().save(QDir(dir).filePath(file));
 }
 
 void whenModal(std::function<void()> action)
