@@ -1,6 +1,7 @@
 #include "data/demo_restaurant.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include <QDate>
@@ -10,8 +11,8 @@
 #include "data/db_error.h"
 #include "data/demo_menu.h"
 #include "data/row_writer.h"
-#include "service/table_header.h"
 #include "data/schema.h"
+#include "service/table_header.h"
 
 namespace ostrima {
 
@@ -436,12 +437,14 @@ void insertCustomers(Db& db)
     }
 }
 
-// A full cash-desk terminal starting in the main hall, with every function shown.
-void insertTerminal(Db& db, const PrinterFiles& printers, const QString& clientId)
+// A terminal's settings: a full cash desk shows every function and the management page;
+// an ordering terminal on the floor (`mixedmod` and `yonetim` off) only takes orders.
+void insertTerminal(Db& db, const PrinterFiles& printers, const QString& clientId,
+                    const QString& hall, bool cashDesk)
 {
     insertRow(db, u"q_admin_c"_s,
               {{u"clnum"_s, clientId},
-               {u"dpos"_s, str(kHalls[0].name)},
+               {u"dpos"_s, hall},
                {u"pcadi"_s, str(kInstallation)},
                {u"abiyer"_s, printers.output(str(kFoodCopy))},
                {u"grupfont"_s, 4.0},
@@ -449,12 +452,12 @@ void insertTerminal(Db& db, const PrinterFiles& printers, const QString& clientI
                {u"odemebutonu"_s, u"NAKIT"_s},
                {u"kolon"_s, 6.0},
                {u"kritik"_s, true},
-               {u"mixedmod"_s, true},
-               {u"yonetim"_s, true},
-               {u"urunikr"_s, true},
-               {u"iade"_s, true},
-               {u"ind"_s, true},
-               {u"cari"_s, true},
+               {u"mixedmod"_s, cashDesk},
+               {u"yonetim"_s, cashDesk},
+               {u"urunikr"_s, cashDesk},
+               {u"iade"_s, cashDesk},
+               {u"ind"_s, cashDesk},
+               {u"cari"_s, cashDesk},
                {u"transfer"_s, true},
                {u"hizlisatis"_s, true},
                {u"selfservis"_s, false},
@@ -507,7 +510,13 @@ void loadDemoRestaurant(Db& db, const QString& siteDir, const QString& clientId)
     insertUsers(db);
     insertExpensePlaces(db);
     insertCustomers(db);
-    insertTerminal(db, printers, clientId);
+    insertTerminal(db, printers, clientId, str(kHalls[0].name), true);
+    // Two more terminals to try beside this one on the same machine (--client).
+    for (const auto& [id, hall, cashDesk] : {std::tuple{u"KASA-2"_s, str(kHalls[1].name), true},
+                                             std::tuple{u"GARSON-1"_s, str(kHalls[1].name), false}}) {
+        if (id != clientId)
+            insertTerminal(db, printers, id, hall, cashDesk);
+    }
     tx.commit();
 }
 
