@@ -514,12 +514,14 @@ void anamenu_frm::guarded(Action action)
 
 void anamenu_frm::lstPosClick(const QString& hall)
 {
+    m_timer->stop(); // no rebuild under an open prompt; the next map rebuild restarts it
     guarded([&] { m_tables.selectHall(hall); });
     masa_yenile();
 }
 
 void anamenu_frm::gridClickCell(const QString& cellText)
 {
+    m_timer->stop();
     TableClick result = TableClick::Nothing;
     guarded([&] { result = m_tables.gridClickCell(cellText); });
     showSession();
@@ -533,6 +535,7 @@ void anamenu_frm::gridClickCell(const QString& cellText)
         return;
     case TableClick::ShowCheck:
         m_panel->setCurrentIndex(0);
+        startTimer();
         return;
     default:
         masa_yenile();
@@ -542,6 +545,7 @@ void anamenu_frm::gridClickCell(const QString& cellText)
 
 void anamenu_frm::gridDblClickCell()
 {
+    m_timer->stop();
     TableClick result = TableClick::Nothing;
     guarded([&] { result = m_tables.gridDblClickCell(); });
     if (result == TableClick::OpenOrderScreen)
@@ -596,9 +600,11 @@ void anamenu_frm::btn5Click()
     d.expandedText = QStringLiteral("Devam Etmek İçin Onaylayınız");
     d.buttons = {QStringLiteral("Programdan Çıkış"), QStringLiteral("İşlemi İptal Et")};
     d.defaultButton = 0;
-    if (m_ui.ask(d) != 100)
-        return;
     m_timer->stop();
+    if (m_ui.ask(d) != 100) {
+        startTimer();
+        return;
+    }
     m_exit = true;
     m_alert->hide();
     done(QDialog::Accepted);
