@@ -7,6 +7,8 @@
 #include <QSqlField>
 #include <QSqlQuery>
 
+#include <libpq-fe.h>
+
 #include "data/sql_names.h"
 #include "data/turkish_collation.h"
 
@@ -45,6 +47,12 @@ QVariant forBackend(const QVariant& v, Backend backend)
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? 1 : 0;
     return v;
+}
+
+bool isRead(const QString& sql)
+{
+    const QString head = sql.trimmed().left(6).toUpper();
+    return head.startsWith(QLatin1String("SELECT")) || head.startsWith(QLatin1String("WITH"));
 }
 
 QString placeholder(const QString& name)
@@ -131,22 +139,30 @@ Db::Db(const ConnectionSettings& settings, const SqlNames* names, QString connec
 
 std::unique_ptr<Db> Db::open(const ConnectionSettings& settings, const SqlNames* names)
 {
-    const QString name = nextConnectionName();
-    std::unique_ptr<Db> db(new Db(settings, names, name));
+    std::unique_ptr<Db> db(new Db(settings, names, nextConnectionName()));
+    db->connect();
+    return db;
+}
+
+void Db::connect()
+{
     {
-        QSqlDatabase c;
-        if (settings.backend == Backend::SQLite) {
-            c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            c.setDatabaseName(settings.sqliteFile);
+        QSqlDatabase c = QSqlDatabase::contains(m_connectionName)
+                             ? QSqlDatabase::database(m_connectionName, false)
+                             : QSqlDatabase::addDatabase(m_settings.backend == Backend::SQLite
+                                                             ? QStringLiteral("QSQLITE")
+                                                             : QStringLiteral("QPSQL"),
+                                                         m_connectionName);
+        if (m_settings.backend == Backend::SQLite) {
+            c.setDatabaseName(m_settings.sqliteFile);
             c.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
         } else {
-            c = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            c.setHostName(settings.host);
-            c.setPort(settings.port);
-            c.setDatabaseName(settings.database);
-            c.setUserName(settings.user);
-            if (!settings.password.isEmpty())
-                c.setPassword(settings.password);
+            c.setHostName(m_settings.host);
+            c.setPort(m_settings.port);
+            c.setDatabaseName(m_settings.database);
+            c.setUserName(m_settings.user);
+            if (!m_settings.password.isEmpty())
+                c.setPassword(m_settings.password);
             c.setConnectOptions(QStringLiteral("connect_timeout=10"));
         }
         if (!c.isValid())
@@ -155,19 +171,43 @@ std::unique_ptr<Db> Db::open(const ConnectionSettings& settings, const SqlNames*
         if (!c.open())
             throw DbError(errorText(c.lastError()));
     }
-    if (settings.backend == Backend::SQLite) {
-        const QVariant h = db->handle().driver()->handle();
+    if (m_settings.backend == Backend::SQLite) {
+        const QVariant h = handle().driver()->handle();
         if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0 ||
             !registerSqliteKeyCollation(*static_cast<sqlite3* const*>(h.constData())))
             throw DbError(QStringLiteral("Cannot register the text key collation."));
         // Several terminals on one machine may share the file: readers never wait for a
         // writer, and a committed order is on disk before the operation returns.
-        db->execScript(QStringLiteral("PRAGMA journal_mode=WAL"));
-        db->execScript(QStringLiteral("PRAGMA synchronous=FULL"));
+        execScript(QStringLiteral("PRAGMA journal_mode=WAL"));
+        execScript(QStringLiteral("PRAGMA synchronous=FULL"));
     } else {
-        db->execScript(QStringLiteral("SET client_min_messages TO warning"));
+        execScript(QStringLiteral("SET client_min_messages TO warning"));
     }
-    return db;
+}
+
+bool Db::connectionLost() const
+{
+    if (m_settings.backend != Backend::PostgreSQL)
+        return false;
+    const QVariant h = handle().driver()->handle();
+    // The driver names the pointer by libpq's struct tag.
+    if (!h.isValid() || (qstrcmp(h.typeName(), "PGconn*") != 0 &&
+                         qstrcmp(h.typeName(), "pg_conn*") != 0))
+        return false;
+    PGconn* conn = *static_cast<PGconn* const*>(h.constData());
+    return conn == nullptr || PQstatus(conn) == CONNECTION_BAD;
+}
+
+bool Db::reconnect()
+{
+    m_prepared.clear();
+    handle().close();
+    try {
+        connect();
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
 }
 
 Db::~Db()
@@ -198,7 +238,8 @@ QString Db::translate(const QString& sql) const
     return t;
 }
 
-std::shared_ptr<QSqlQuery> Db::prepared(const QString& translated)
+// The cached prepared statement, or null with `error` set when it cannot be prepared.
+std::shared_ptr<QSqlQuery> Db::prepared(const QString& translated, QString& error)
 {
     auto it = m_prepared.find(translated);
     if (it != m_prepared.end() && it->use_count() == 1) {
@@ -207,28 +248,49 @@ std::shared_ptr<QSqlQuery> Db::prepared(const QString& translated)
     }
     auto q = std::make_shared<QSqlQuery>(handle());
     q->setForwardOnly(true);
-    if (!q->prepare(translated))
-        throw DbError(errorText(q->lastError()), translated);
+    if (!q->prepare(translated)) {
+        error = errorText(q->lastError());
+        return nullptr;
+    }
     if (it == m_prepared.end())
         m_prepared.insert(translated, q);
     return q;
 }
 
-Query Db::exec(const QString& sql, const Params& params)
+std::shared_ptr<QSqlQuery> Db::run(const QString& translated, const Params& params,
+                                   QString& error)
 {
-    const QString translated = translate(sql);
-    auto q = prepared(translated);
+    auto q = prepared(translated, error);
+    if (!q)
+        return nullptr;
     for (const auto& [name, value] : params)
         q->bindValue(placeholder(name), forBackend(value, backend()));
     ++m_statements;
-    if (!q->exec()) {
-        const QString text = errorText(q->lastError());
-        q->finish();
-        if (m_depth > 0)
-            m_rollbackOnly = true;
-        throw DbError(text, translated);
+    if (q->exec())
+        return q;
+    error = errorText(q->lastError());
+    q->finish();
+    return nullptr;
+}
+
+Query Db::exec(const QString& sql, const Params& params)
+{
+    const QString translated = translate(sql);
+    QString error;
+    if (auto q = run(translated, params, error))
+        return Query(std::move(q), backend());
+    if (m_depth > 0) {
+        m_rollbackOnly = true;
+        throw DbError(error, translated);
     }
-    return Query(q, backend());
+    // A server restart or a dropped network link breaks the connection: the terminal
+    // connects again. Only a read is repeated; a write may have reached the server before
+    // the link broke, and is reported instead.
+    if (connectionLost() && reconnect() && isRead(translated)) {
+        if (auto q = run(translated, params, error))
+            return Query(std::move(q), backend());
+    }
+    throw DbError(error, translated);
 }
 
 QVariant Db::scalar(const QString& sql, const Params& params)
@@ -277,7 +339,14 @@ void Db::control(const QString& statement)
 Transaction::Transaction(Db& db) : m_db(db)
 {
     if (m_db.m_depth == 0) {
-        m_db.control(m_db.dialect().beginTransaction());
+        try {
+            m_db.control(m_db.dialect().beginTransaction());
+        } catch (const DbError&) {
+            // Nothing of the operation has run yet: a broken connection is made again.
+            if (!m_db.connectionLost() || !m_db.reconnect())
+                throw;
+            m_db.control(m_db.dialect().beginTransaction());
+        }
         m_db.m_rollbackOnly = false;
     }
     ++m_db.m_depth;

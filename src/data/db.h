@@ -92,7 +92,12 @@ public:
 private:
     friend class Transaction;
     Db(const ConnectionSettings& settings, const SqlNames* names, QString connectionName);
-    std::shared_ptr<QSqlQuery> prepared(const QString& translated);
+    void connect();
+    bool connectionLost() const;
+    bool reconnect();
+    std::shared_ptr<QSqlQuery> prepared(const QString& translated, QString& error);
+    std::shared_ptr<QSqlQuery> run(const QString& translated, const Params& params,
+                                   QString& error);
     void control(const QString& statement);
     void finishAll();
 

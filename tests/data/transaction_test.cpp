@@ -70,3 +70,41 @@ TEST_F(TransactionTest, NestedCommitsJoinTheOuterOne)
 }
 
 } // namespace
+
+namespace {
+
+class ReconnectTest : public SiteDbTest {
+protected:
+    // What a server restart or a dropped link does to this terminal's connection.
+    void dropConnection()
+    {
+        const qint64 pid = m_db->scalar(QStringLiteral("SELECT pg_backend_pid()")).toLongLong();
+        pgAdmin(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(pid));
+    }
+};
+
+// The terminal carries on after its connection broke: the next read connects again, the
+// next operation begins on a new connection; a write is never repeated behind its back.
+TEST_F(ReconnectTest, ConnectionIsMadeAgainAfterItBroke)
+{
+    if (testBackend() != Backend::PostgreSQL)
+        GTEST_SKIP() << "an embedded database has no connection to lose";
+    dropConnection();
+    EXPECT_EQ(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM Q_SETUP")).toInt(), 1);
+
+    dropConnection();
+    {
+        Transaction tx(*m_db);
+        insertRow(*m_db, QStringLiteral("Q_Department"),
+                  {{QStringLiteral("DEPARTMENT"), QStringLiteral("MUTFAK")}});
+        tx.commit();
+    }
+
+    dropConnection();
+    EXPECT_THROW(insertRow(*m_db, QStringLiteral("Q_Department"),
+                           {{QStringLiteral("DEPARTMENT"), QStringLiteral("BAR")}}),
+                 DbError);
+    EXPECT_EQ(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM Q_Department")).toInt(), 1);
+}
+
+} // namespace
