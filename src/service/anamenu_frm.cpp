@@ -192,24 +192,30 @@ QWidget* anamenu_frm::buildSessionBar()
         const char* label;
         int width; // 0: kept hidden
     };
-    for (const Field& f : {Field{"pos_ed", "Salon", 170}, Field{"masano", "Masa", 90},
-                           Field{"adi_ed", "Adisyon", 100}, Field{"cash_ed", "Kasiyer", 130},
-                           Field{"islemyapan", "Onaylayan", 130}, Field{"tarih", "Tarih", 130},
+    for (const Field& f : {Field{"pos_ed", "Salon", 150}, Field{"masano", "Masa", 80},
+                           Field{"adi_ed", "Adisyon", 90}, Field{"cash_ed", "Kasiyer", 120},
+                           Field{"islemyapan", "Onaylayan", 120}, Field{"tarih", "Tarih", 120},
                            Field{"cari_ed", "Cari", 0}, Field{"edtkolon", "Kolon", 0},
                            Field{"edtmasa", "Transfer", 0}, Field{"edtumasa", "Ürün Transfer", 0}}) {
-        auto* caption = new QLabel(QString::fromUtf8(f.label), bar);
-        auto* edit = new QLineEdit(bar);
+        // Caption above the field, so the bar fits the narrowest terminal screen.
+        auto* box = new QWidget(bar);
+        auto* column = new QVBoxLayout(box);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(1);
+        auto* caption = new QLabel(QString::fromUtf8(f.label), box);
+        caption->setStyleSheet(QStringLiteral("font-size: 12px; color: %1;").arg(touch::mutedText.name()));
+        auto* edit = new QLineEdit(box);
         edit->setObjectName(QString::fromLatin1(f.name));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
-        edit->setMinimumHeight(40);
+        edit->setMinimumHeight(38);
         edit->setFixedWidth(std::max(f.width, 60));
         edit->setStyleSheet(QStringLiteral("font-size: 17px; padding: 2px 6px;"));
         caption->setBuddy(edit);
-        caption->setVisible(f.width > 0);
-        edit->setVisible(f.width > 0);
-        row->addWidget(caption);
-        row->addWidget(edit);
+        column->addWidget(caption);
+        column->addWidget(edit);
+        box->setVisible(f.width > 0);
+        row->addWidget(box);
         m_fields.insert(QString::fromLatin1(f.name), edit);
     }
     row->addStretch(1);
