@@ -18,11 +18,10 @@ template <typename Op>
 void runOperation(benchmark::State& state, Backend backend, Op op)
 {
     BenchDatabase bdb(backend);
-    if (!bdb.ready()) {
-        state.SkipWithError("PostgreSQL not configured (OSTRIMA_BENCH_PGHOST/_PGPORT)");
+    Db* ready = bdb.readyFor(state);
+    if (!ready)
         return;
-    }
-    Db& db = *bdb.db();
+    Db& db = *ready;
     db.resetStatementCount();
     for (auto _ : state) {
         Transaction tx(db);

@@ -52,11 +52,10 @@ template <typename Op>
 void runOnFilledSite(benchmark::State& state, Backend backend, Op op)
 {
     BenchDatabase bdb(backend);
-    if (!bdb.ready()) {
-        state.SkipWithError("PostgreSQL not configured (OSTRIMA_BENCH_PGHOST/_PGPORT)");
+    Db* ready = bdb.readyFor(state);
+    if (!ready)
         return;
-    }
-    Db& db = *bdb.db();
+    Db& db = *ready;
     {
         Transaction tx(db);
         fillHall(db, kHall, kTables);

@@ -59,6 +59,13 @@ BenchDatabase::~BenchDatabase()
         pgAdmin(QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(m_pgDatabase));
 }
 
+Db* BenchDatabase::readyFor(benchmark::State& state) const
+{
+    if (!m_db)
+        state.SkipWithError("PostgreSQL not configured (OSTRIMA_BENCH_PGHOST/_PGPORT)");
+    return m_db.get();
+}
+
 void reportStatements(benchmark::State& state, qint64 statements)
 {
     state.counters["statements/op"] =

@@ -20,6 +20,8 @@ public:
     Db* db() const { return m_db.get(); }
     Db* operator->() const { return m_db.get(); }
     bool ready() const { return m_db != nullptr; }
+    // The database, or null after marking the benchmark skipped when the backend is absent.
+    Db* readyFor(benchmark::State& state) const;
     QString siteDir() const { return m_dir.path(); }
 
 private:

@@ -4,18 +4,12 @@
 
 namespace ostrima::counters {
 
-namespace {
-// Keys of the PostgreSQL advisory locks that serialise counter takers.
-constexpr qint64 kSetupRowLock = 0x6f73740001;
-constexpr qint64 kCheckNumberLock = 0x6f73740002;
-
-void lockCounter(Db& db, qint64 key)
+void serialise(Db& db, WriterLock lock)
 {
-    const QString lock = db.dialect().counterLock();
-    if (!lock.isEmpty())
-        db.exec(lock, {{QStringLiteral("counter_key"), key}});
+    const QString statement = db.dialect().counterLock();
+    if (!statement.isEmpty())
+        db.exec(statement, {{QStringLiteral("counter_key"), static_cast<qint64>(lock)}});
 }
-} // namespace
 
 qint64 nextSilmeNo(Db& db)
 {
@@ -25,7 +19,7 @@ qint64 nextSilmeNo(Db& db)
         "UPDATE Q_SETUP SET SILME_NO = COALESCE(SILME_NO, 0) + 1 RETURNING SILME_NO"));
     if (v.isNull()) {
         // The one row is missing (emptied by hand): recreate it under a lock.
-        lockCounter(db, kSetupRowLock);
+        serialise(db, WriterLock::SetupRow);
         v = db.scalar(QStringLiteral(
             "UPDATE Q_SETUP SET SILME_NO = COALESCE(SILME_NO, 0) + 1 RETURNING SILME_NO"));
         if (v.isNull()) {
@@ -40,7 +34,7 @@ qint64 nextSilmeNo(Db& db)
 qint64 reserveCheckNumber(Db& db)
 {
     Transaction tx(db);
-    lockCounter(db, kCheckNumberLock);
+    serialise(db, WriterLock::CheckNumber);
     const QVariant v = db.scalar(QStringLiteral(
         "INSERT INTO Q_adisyon (adisyon) SELECT COALESCE(MAX(adisyon), 0) + 1 FROM Q_adisyon "
         "RETURNING adisyon"));

@@ -91,15 +91,16 @@ QString Query::text(const QString& column) const { return value(column).toString
 double Query::number(const QString& column) const { return value(column).toDouble(); }
 int Query::whole(const QString& column) const { return value(column).toInt(); }
 
-bool Query::flag(const QString& column) const
+bool bitValue(const QVariant& v)
 {
-    const QVariant v = value(column);
     if (v.typeId() == QMetaType::QString) {
         const QString s = v.toString().trimmed().toLower();
         return s == QLatin1String("1") || s == QLatin1String("true") || s == QLatin1String("t");
     }
     return v.toBool();
 }
+
+bool Query::flag(const QString& column) const { return bitValue(value(column)); }
 
 QDate Query::date(const QString& column) const { return dateTime(column).date(); }
 

@@ -34,6 +34,9 @@ struct ConnectionSettings {
 // Named values for a statement's :parameters (with or without the leading colon).
 using Params = std::vector<std::pair<QString, QVariant>>;
 
+// A bit column's value as either backend hands it back (bool, number or text).
+bool bitValue(const QVariant& v);
+
 // One executed statement; rows are read by column name.
 class Query {
 public:

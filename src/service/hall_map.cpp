@@ -40,16 +40,6 @@ QString amountText(double value)
     return turkish.toString(cents, 'f', 2);
 }
 
-// A bit as either backend hands it back.
-bool isSet(const QVariant& v)
-{
-    if (v.typeId() == QMetaType::QString) {
-        const QString t = v.toString().trimmed().toLower();
-        return t == u"1"_s || t == u"true"_s || t == u"t"_s;
-    }
-    return v.toBool();
-}
-
 QString columnsProblem()
 {
     return u"Bu terminalin masa haritası kolon sayısı tanımlı değil. Client Setup ekranında "
@@ -167,7 +157,7 @@ HallMap buildHallMap(Db& db, const QString& hall, std::optional<int> columns,
                 settings.view_table && !hesadi.isEmpty() && hesadi != kWalkIn;
             cell.text += u'\r' + (byAccount ? hesadi : cell.waiter).left(kNameWidth) + u'\r' +
                          amountText(cell.subtotal);
-            cell.icon = isSet(tables.value(Adisyaz)) ? TableIcon::Printed : TableIcon::Open;
+            cell.icon = bitValue(tables.value(Adisyaz)) ? TableIcon::Printed : TableIcon::Open;
         } else {
             cell.bold = true;
             cell.nameless = cell.masaadi.isEmpty();

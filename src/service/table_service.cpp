@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/interaction.h"
 #include "app/session.h"
+#include "data/counters.h"
 #include "data/db.h"
 #include "data/row_writer.h"
 #include "service/hall_map.h"
@@ -19,7 +20,6 @@ namespace {
 
 // Serialises the creation of ad-hoc tables across terminals (PostgreSQL advisory lock key;
 // SQLite's write transaction serialises by itself).
-constexpr qint64 kTableCreationLock = 0x6f73740010;
 
 const QString kCancelled = u"0"_s;
 const QString kBlocked = u"BLOKE"_s;
@@ -216,9 +216,7 @@ bool TableService::createAdHocTable(const QString& code)
     bool taken = false;
     {
         Transaction tx(m_db);
-        const QString lock = m_db.dialect().counterLock();
-        if (!lock.isEmpty())
-            m_db.exec(lock, {{u"counter_key"_s, kTableCreationLock}});
+        counters::serialise(m_db, counters::WriterLock::TableCreation);
         taken = m_db.scalar(u"SELECT COUNT(*) FROM Q_master_table WHERE hall_name = :posadi "
                             u"AND Masa = :ms"_s,
                             {{u"posadi"_s, hall}, {u"ms"_s, masa}})
